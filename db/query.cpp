@@ -19,10 +19,13 @@ void Query::open() {
     const int n = st.columnCount();
     std::vector<std::string> columns;
     std::vector<std::string> origins;
+    std::vector<bool> booleans;
     std::string table;
     bool oneTable = true;
     for (int i = 0; i < n; ++i) {
         columns.emplace_back(sqlite3_column_name(st.get(), i));
+        const char* declared = sqlite3_column_decltype(st.get(), i);
+        booleans.push_back(declared && sqlite3_stricmp(declared, "BOOLEAN") == 0);
         const char* t = sqlite3_column_table_name(st.get(), i);
         const char* o = sqlite3_column_origin_name(st.get(), i);
         const char* d = sqlite3_column_database_name(st.get(), i);
@@ -58,7 +61,7 @@ void Query::open() {
             keyFields_.push_back(found);
         }
     }
-    load(std::move(columns), std::move(rows));
+    load(std::move(columns), std::move(rows), std::move(booleans));
 }
 
 int Query::execute() { return connection_.execute(sql_, params_); }

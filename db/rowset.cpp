@@ -35,6 +35,7 @@ RowSet::~RowSet() = default;
 
 void RowSet::close() {
     columns_.clear();
+    booleanFields_.clear();
     rows_.clear();
     alive_.clear();
     view_.clear();
@@ -49,7 +50,8 @@ void RowSet::close() {
     notify(RowSetChange::Reset, -1);
 }
 
-void RowSet::load(std::vector<std::string> columns, std::vector<Row> rows) {
+void RowSet::load(std::vector<std::string> columns, std::vector<Row> rows,
+                  std::vector<bool> booleanFields) {
     // A filter or sort set by the user survives a reload while its columns still exist.
     std::unique_ptr<Filter> filter;
     std::unique_ptr<SortOrder> sort;
@@ -64,6 +66,8 @@ void RowSet::load(std::vector<std::string> columns, std::vector<Row> rows) {
     filter_ = std::move(filter);
     sort_ = std::move(sort);
     columns_ = std::move(columns);
+    booleanFields_ = std::move(booleanFields);
+    booleanFields_.resize(columns_.size(), false);
     rows_ = std::move(rows);
     alive_.assign(rows_.size(), true);
     buffer_.clear();
@@ -80,6 +84,16 @@ std::optional<int> RowSet::findField(std::string_view name) const {
 int RowSet::fieldIndex(std::string_view name) const {
     if (auto i = findField(name)) return *i;
     throw Error("字段不存在：" + std::string(name));
+}
+
+bool RowSet::isBooleanField(int index) const {
+    return index >= 0 && index < fieldCount() && booleanFields_[index];
+}
+
+std::string RowSet::displayText(int visibleRow, int column) const {
+    const Value& v = row(visibleRow).at(column);
+    if (isBooleanField(column) && !isNull(v)) return toBool(v) ? "True" : "False";
+    return toText(v);
 }
 
 Field RowSet::field(int index) {

@@ -75,6 +75,10 @@ public:
     Field field(std::string_view name) { return Field(*this, fieldIndex(name)); }
     Field field(int index);
     Field operator[](std::string_view name) { return field(name); }
+    // Yes/no fields: those a table declares BOOLEAN; they show as "True" and "False".
+    bool isBooleanField(int index) const;
+    // A field's value as grids and exports show it.
+    std::string displayText(int visibleRow, int column) const;
 
     // Navigation over the visible rows, that is after filter and sort. Moving away from a
     // row being edited posts it first.
@@ -117,7 +121,8 @@ public:
     void resumeNotifications();
 
 protected:
-    void load(std::vector<std::string> columns, std::vector<Row> rows);
+    void load(std::vector<std::string> columns, std::vector<Row> rows,
+              std::vector<bool> booleanFields = {});
     // Write-back hooks for sets that belong to a table; `row` may be completed (new keys).
     virtual void writeUpdate(const Row& before, Row& after);
     virtual void writeInsert(Row& row);
@@ -134,6 +139,7 @@ private:
     void postIfEditing();
 
     std::vector<std::string> columns_;
+    std::vector<bool> booleanFields_;
     std::vector<Row> rows_;
     std::vector<bool> alive_;
     std::vector<std::size_t> view_;  // indices into rows_

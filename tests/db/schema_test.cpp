@@ -85,6 +85,17 @@ TEST_F(SchemaTest, ViewsResolveNamesAndClassesOfACombinedTask) {
     EXPECT_EQ(q.field(0).asInteger(), 1);  // a combined period counts once for its room
 }
 
+TEST_F(SchemaTest, YesNoFieldsAreKnownThroughViews) {
+    db::Query q(c);
+    q.open("SELECT 编号, 是否已排, 是否合班 FROM vCrcRoom WHERE 编号 = '1'");
+    EXPECT_FALSE(q.isBooleanField(0));
+    EXPECT_TRUE(q.isBooleanField(1));
+    EXPECT_TRUE(q.isBooleanField(2));
+    EXPECT_EQ(q.displayText(0, 1), "True");
+    EXPECT_EQ(q.displayText(0, 2), "True");
+    EXPECT_EQ(q.displayText(0, 0), "1");
+}
+
 TEST_F(SchemaTest, CrosstabsFollowThePeriods) {
     EXPECT_TRUE(db::schema::refreshCrosstabViews(c).empty());  // nothing changed
     c.execute("INSERT INTO Period (编号, 节时) VALUES ('3', '二12D')");
