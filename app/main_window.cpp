@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include <QComboBox>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +16,9 @@
 
 #include "app/about_box.h"
 #include "app/data_setting_window.h"
+#include "app/exports.h"
+#include "widgets/data_grid.h"
+#include "widgets/grid_sort.h"
 
 namespace app {
 
@@ -200,6 +205,34 @@ QString TfrmMain::exportFolder() {
     if (folder.isEmpty()) folder = QDir::homePath();
     QDir().mkpath(folder);
     return folder;
+}
+
+QString TfrmMain::programFolder() {
+    return QFileInfo(QString::fromStdString(data_.FConnectionString)).absolutePath();
+}
+
+void TfrmMain::SortGridByColumn(widgets::DataGrid& grid, int column) {
+    widgets::SortGridByColumn(grid, column);
+}
+
+void TfrmMain::ExportGridsToWorkbook(const std::vector<widgets::DataGrid*>& grids) {
+    if (grids.empty()) return;
+    QString what = grids.front()->window()->windowTitle();
+    if (what.isEmpty() || grids.front()->window() == grids.front()) what = grids.front()->objectName();
+    const QString path = exportFileName(exportFolder(), what, QDateTime::currentDateTime());
+    {
+        widgets::BusyCursor busy;
+        if (!writeGridsWorkbook(grids, path.toStdString())) return;
+    }
+    dialogs_.openWithDesktop(path);
+    dialogs_.information(this, widgets::kMessageTitle, QStringLiteral("已导出到：") + path);
+}
+
+void TfrmMain::ExportTimetableToTemplate(widgets::DataGrid& grid, const QString& fileName,
+                                         int startRow) {
+    widgets::BusyCursor busy;
+    writeTimetableTitles(grid, fileName.toStdString(), startRow);
+    dialogs_.openWithDesktop(fileName);
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

@@ -38,6 +38,11 @@ public:
     business::TRoomCrc*& currentCell() override { return CurrentCell; }
     QWidget* openWindow(const QString& name) override { return registry_.open(name); }
     QString exportFolder() override;
+    QString programFolder() override;
+    void SortGridByColumn(widgets::DataGrid& grid, int column) override;
+    void ExportGridsToWorkbook(const std::vector<widgets::DataGrid*>& grids) override;
+    void ExportTimetableToTemplate(widgets::DataGrid& grid, const QString& fileName,
+                                   int startRow) override;
 
     // Handlers, named after their controls.
     void FormShow();

@@ -13,6 +13,10 @@
 
 class QWidget;
 
+namespace widgets {
+class DataGrid;
+}
+
 namespace windows {
 
 class Workspace {
@@ -34,6 +38,17 @@ public:
     virtual QWidget* openWindow(const QString& name) = 0;
     // Where exports are written: the user's documents folder (created when missing).
     virtual QString exportFolder() = 0;
+    // The program's own folder: the data file and the timetable template lie there.
+    virtual QString programFolder() = 0;
+
+    // Title-click sorting with the marks "▲" and "▼".
+    virtual void SortGridByColumn(widgets::DataGrid& grid, int column) = 0;
+    // What the grids show, into a new workbook handed to the user; nothing when a grid's
+    // data set is closed. Errors while writing reach the caller.
+    virtual void ExportGridsToWorkbook(const std::vector<widgets::DataGrid*>& grids) = 0;
+    // The grid's period titles into row `startRow` of an existing copy of the template.
+    virtual void ExportTimetableToTemplate(widgets::DataGrid& grid, const QString& fileName,
+                                           int startRow) = 0;
 };
 
 }  // namespace windows
