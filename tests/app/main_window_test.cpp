@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -178,6 +180,19 @@ TEST_F(MainWindowTest, WindowsAreFoundByNameOrMadeAnew) {
     EXPECT_EQ(dialogs.messages(), std::vector<QString>{"坏了"});  // the search's errors are ignored
 }
 
+TEST_F(MainWindowTest, AboutBoxShowsTheBuildsVersion) {
+    auto w = start();
+    w->N9Click();
+    auto* about = w->findChild<QDialog*>("frmAbout");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_TRUE(about->findChild<QLabel*>("lblVersion")->text().contains(TESSORY_VERSION_TEXT));
+    saveScreenshot(*about, "about_box.png");
+    about->close();  // made anew each time: closing destroys it
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w->findChild<QDialog*>("frmAbout"), nullptr);
+}
+
 TEST_F(MainWindowTest, ButtonsOfWindowsNotYetBuiltAreDisabled) {
     auto w = start();
     auto* merge = child<QPushButton>(*w, "btnCrcMerge");
@@ -196,6 +211,7 @@ TEST_F(MainWindowTest, RemoteDatabaseWindow) {
     w->N10Click();
     auto* window = w->findChild<app::TfrmData*>("frmData");
     ASSERT_NE(window, nullptr);
+    saveScreenshot(*window, "remote_database.png");
     dialogs.shown.clear();
     window->btnConnectTestClick();
     EXPECT_EQ(dialogs.messages().back(), "指定数据库连接成功");
