@@ -106,6 +106,22 @@ TEST_F(MainWindowTest, QueryEditionShowsAndSearchesOnly) {
     saveScreenshot(*w, "main_window_query.png");
 }
 
+TEST_F(MainWindowTest, DepartmentLockOpensTheEditionSwitchInTheQueryEdition) {
+    raw.execute("UPDATE [Version] SET IsActive = (VerType = 1)");
+    data = std::make_unique<app::TdmData>(folder);
+    app::TfrmMain w(*data, dialogs);
+    w.registry().add("frmVerChange", [](QWidget*) { return new QDialog; });
+    w.show();
+    auto* changeVer = child<QPushButton>(w, "bbtnChangeVer");
+    EXPECT_FALSE(changeVer->isEnabled());
+    dialogs.inputAnswers = {app::kLockCode, app::kLockCode};
+    w.FormDblClick();
+    EXPECT_TRUE(changeVer->isEnabled());
+    EXPECT_TRUE(child<QComboBox>(w, "cbbCurrentDept")->isEnabled());
+    w.FormDblClick();  // twice: back as it was
+    EXPECT_FALSE(changeVer->isEnabled());
+}
+
 TEST_F(MainWindowTest, NoTermCoversToday) {
     raw.execute("DELETE FROM Term WHERE 编号 = '261'");
     auto w = start();
