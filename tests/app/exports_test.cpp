@@ -13,7 +13,7 @@
 #include "spreadsheet/xlsx_editor.h"
 #include "spreadsheet/xlsx_reader.h"
 #include "tests/support/scripted_dialogs.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/scratch_database.h"
 #include "widgets/data_grid.h"
 #include "widgets/grid_sort.h"
 
@@ -22,9 +22,6 @@ namespace {
 class ExportsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        db::Connection::createFile(dir.file("e.dat"), "pw");
-        c.setTarget(dir.file("e.dat"), "pw");
-        c.open();
         c.executeScript(R"(
             CREATE TABLE Cell (ID INTEGER PRIMARY KEY, 教室 TEXT, 是否已排 BOOLEAN NOT NULL DEFAULT 0,
                                "一12D" TEXT, "一12S" TEXT, "一34D" TEXT);
@@ -32,8 +29,9 @@ protected:
             INSERT INTO Cell VALUES (2, '一教101', 0, NULL, NULL, NULL);
         )");
     }
-    testing_support::TempDir dir;
-    db::Connection c;
+    testing_support::ScratchDatabase scratch{testing_support::ScratchDatabase::Kind::Plain};
+    testing_support::TempDir& dir = scratch.dir;
+    db::Connection& c = scratch.connection;
 };
 
 TEST_F(ExportsTest, GridExportHoldsTitlesAndEveryRowAsShown) {

@@ -2,24 +2,21 @@
 
 #include "business/item_lists.h"
 #include "db/schema.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/scratch_database.h"
 
 namespace {
 
 class ItemListsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        db::schema::createDatabase(dir.file("i.dat"), "pw");
-        c.setTarget(dir.file("i.dat"), "pw");
-        c.open();
         c.executeScript(R"(
             INSERT INTO Building (楼名) VALUES ('一教'), ('二教'), ('实验楼');
             INSERT INTO Course (编号, 课程) VALUES ('C1', 'Java程序设计'), ('C2', '高等数学'),
                                                   ('C3', 'O''Reilly写作'), ('C4', '100%_达标');
         )");
     }
-    testing_support::TempDir dir;
-    db::Connection c;
+    testing_support::ScratchDatabase scratch{testing_support::ScratchDatabase::Kind::Schema};
+    db::Connection& c = scratch.connection;
 };
 
 TEST_F(ItemListsTest, FillsDistinctValuesAndFirstValue) {

@@ -3,19 +3,14 @@
 #include "business/operation_log.h"
 #include "db/query.h"
 #include "db/schema.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/scratch_database.h"
 
 namespace {
 
 class OperationLogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        db::schema::createDatabase(dir.file("l.dat"), "pw");
-        c.setTarget(dir.file("l.dat"), "pw");
-        c.open();
-    }
-    testing_support::TempDir dir;
-    db::Connection c;
+    testing_support::ScratchDatabase scratch{testing_support::ScratchDatabase::Kind::Schema};
+    db::Connection& c = scratch.connection;
 };
 
 TEST_F(OperationLogTest, WritesEveryMemberIntoItsColumn) {

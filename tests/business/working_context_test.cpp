@@ -5,7 +5,7 @@
 #include "business/working_context.h"
 #include "db/datetime.h"
 #include "db/schema.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/scratch_database.h"
 
 namespace {
 
@@ -17,11 +17,6 @@ std::string daysFromToday(int days) {
 
 class WorkingContextTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        db::schema::createDatabase(dir.file("w.dat"), "pw");
-        c.setTarget(dir.file("w.dat"), "pw");
-        c.open();
-    }
     void addTerm(const std::string& code, int fromDay, int toDay) {
         c.execute("INSERT INTO Term (编号, 起始日期, 结束日期) VALUES (?, ?, ?)",
                   {code, daysFromToday(fromDay), daysFromToday(toDay)});
@@ -33,8 +28,8 @@ protected:
     std::string activeDept() {
         return db::toText(c.scalar("SELECT Dept FROM [system] WHERE IsActive = 1"));
     }
-    testing_support::TempDir dir;
-    db::Connection c;
+    testing_support::ScratchDatabase scratch{testing_support::ScratchDatabase::Kind::Schema};
+    db::Connection& c = scratch.connection;
 };
 
 TEST_F(WorkingContextTest, CurrentTermIsTheFirstWhoseDatesHoldToday) {

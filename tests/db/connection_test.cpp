@@ -8,7 +8,7 @@
 #include "db/connection.h"
 #include "db/query.h"
 #include "db/transaction.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/scratch_database.h"
 
 namespace {
 
@@ -50,8 +50,9 @@ TEST(ConnectionTest, PlainFileOpensWithAnyPassword) {
 }
 
 TEST(ConnectionTest, RefusesWhatIsNoDatabase) {
-    TempDir dir;
-    db::Connection c;
+    testing_support::ScratchDatabase scratch{testing_support::ScratchDatabase::Kind::Plain};
+    testing_support::TempDir& dir = scratch.dir;
+    db::Connection& c = scratch.connection;
     c.setTarget(dir.file("missing.dat"), "x");
     EXPECT_THROW(c.open(), db::Error);
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.dat")));  // never created
@@ -66,13 +67,11 @@ TEST(ConnectionTest, RefusesWhatIsNoDatabase) {
 class OpenConnection : public ::testing::Test {
 protected:
     void SetUp() override {
-        db::Connection::createFile(dir.file("t.dat"), "pw");
-        c.setTarget(dir.file("t.dat"), "pw");
-        c.open();
         c.execute("CREATE TABLE Item (ID INTEGER PRIMARY KEY, 名称 TEXT, 数量 INTEGER)");
     }
-    TempDir dir;
-    db::Connection c;
+    testing_support::ScratchDatabase scratch{testing_support::ScratchDatabase::Kind::Plain};
+    testing_support::TempDir& dir = scratch.dir;
+    db::Connection& c = scratch.connection;
 };
 
 TEST_F(OpenConnection, ListsTablesViewsAndKeys) {
@@ -130,7 +129,7 @@ TEST_F(OpenConnection, TransactionsCommitWholeOrRollBack) {
 TEST_F(OpenConnection, SecondWriterWaitsForTheFirstInsteadOfFailing) {
     using namespace std::chrono_literals;
     db::Connection other;
-    other.setTarget(dir.file("t.dat"), "pw");
+    other.setTarget(scratch.path, "pw");
     other.open();
     auto first = std::make_unique<db::Transaction>(c);
     c.execute("INSERT INTO Item (名称) VALUES ('first')");

@@ -2,16 +2,13 @@
 
 #include "db/connection.h"
 #include "db/query.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/scratch_database.h"
 
 namespace {
 
 class RowSetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        db::Connection::createFile(dir.file("r.dat"), "pw");
-        c.setTarget(dir.file("r.dat"), "pw");
-        c.open();
         c.executeScript(R"(
             CREATE TABLE Task (ID INTEGER PRIMARY KEY, 编号 TEXT, 课程 TEXT, 待排节 INTEGER,
                                是否合班 INTEGER NOT NULL DEFAULT 0, 学分 REAL, 时间 TEXT);
@@ -31,8 +28,8 @@ protected:
         for (q.first(); !q.eof(); q.next()) out.push_back(q["ID"].asInteger());
         return out;
     }
-    testing_support::TempDir dir;
-    db::Connection c;
+    testing_support::ScratchDatabase scratch{testing_support::ScratchDatabase::Kind::Plain};
+    db::Connection& c = scratch.connection;
 };
 
 TEST_F(RowSetTest, NavigatesAndReturnsToARememberedRow) {

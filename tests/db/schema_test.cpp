@@ -3,7 +3,7 @@
 #include "db/connection.h"
 #include "db/query.h"
 #include "db/schema.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/scratch_database.h"
 
 namespace {
 
@@ -18,9 +18,6 @@ Names firstColumns(db::Connection& c, const std::string& view, std::size_t n) {
 class SchemaTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        db::schema::createDatabase(dir.file("s.dat"), "pw");
-        c.setTarget(dir.file("s.dat"), "pw");
-        c.open();
         // One combined task of two classes placed in one cell, one undecided task placed in
         // another; the placeholder teacher has no row of its own.
         c.executeScript(R"(
@@ -45,8 +42,9 @@ protected:
         )");
         db::schema::refreshCrosstabViews(c);
     }
-    testing_support::TempDir dir;
-    db::Connection c;
+    testing_support::ScratchDatabase scratch{testing_support::ScratchDatabase::Kind::Schema};
+    testing_support::TempDir& dir = scratch.dir;
+    db::Connection& c = scratch.connection;
 };
 
 TEST_F(SchemaTest, ViewsDeliverTheirColumnsInOrder) {

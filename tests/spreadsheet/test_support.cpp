@@ -9,16 +9,6 @@
 
 namespace spreadsheet::test {
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "spreadsheet-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::filesystem::remove_all(path_);
-}
-
 Parts readZip(const std::string& path) {
     int code = 0;
     std::unique_ptr<zip_t, void (*)(zip_t*)> archive(zip_open(path.c_str(), ZIP_RDONLY, &code),
