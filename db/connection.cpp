@@ -22,6 +22,7 @@ bool isHiddenName(const std::string& name) {
 
 }  // namespace
 
+Connection::Connection() = default;
 Connection::~Connection() { close(); }
 
 void Connection::createFile(const std::string& path, const std::string& password) {
@@ -95,7 +96,14 @@ void Connection::checkPassword() {
     throw Error("数据库密码不正确，无法打开 " + path_);
 }
 
+Connection::StatementCache& Connection::statementCache() {
+    ensureOpen();
+    if (!cache_) cache_ = std::make_unique<StatementCache>(handle_);
+    return *cache_;
+}
+
 void Connection::close() {
+    cache_.reset();  // its statements go before the connection they belong to
     if (handle_) {
         sqlite3_close_v2(handle_);
         handle_ = nullptr;

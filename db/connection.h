@@ -2,6 +2,7 @@
 // One connection to a database file. Only db/ sees the engine; callers see this interface.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,7 @@ using Params = std::vector<Value>;
 
 class Connection {
 public:
-    Connection() = default;
+    Connection();
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -60,11 +61,17 @@ public:
     bool inTransaction();
     sqlite3* handle();  // for db/ itself
 
+    // Prepared statements are kept and reused: parsing a statement over the views costs far
+    // more than running it. For db/'s Statement only.
+    class StatementCache;
+    StatementCache& statementCache();
+
 private:
     void openWith(int flags);
     void checkPassword();
 
     sqlite3* handle_ = nullptr;
+    std::unique_ptr<StatementCache> cache_;
     std::string path_;
     std::string password_;
     std::function<void(Connection&)> openHook_;

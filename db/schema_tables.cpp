@@ -111,6 +111,7 @@ CREATE INDEX ixCoursePlanTaskPlanClass ON CoursePlanTask (开课编号, 班号);
 CREATE INDEX ixCoursePlanTaskClass ON CoursePlanTask (班号);
 CREATE INDEX ixCoursePlanTerm ON CoursePlan (学期, 年级, 专业);
 CREATE INDEX ixClassDept ON Class (教学部);
+CREATE INDEX ixClassName ON Class (班级);
 CREATE INDEX ixTeacherName ON Teacher (姓名);
 CREATE INDEX ixCCLogModule ON CCLog (模块, 操作);
 )";

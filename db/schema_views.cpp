@@ -1,6 +1,7 @@
 // The stored views every window reads. A placed task's course, department and plan come
 // from the first course-plan task that points to it; a cell's text is joined from
-// course, teaching group or room, and teacher.
+// course, teaching group or room, and teacher. vCrcRoom joins the tables itself rather
+// than vCrcTask, so that a look-up of one cell reads one task, not all of them.
 #include "db/schema_sql.h"
 
 namespace db::schema {
@@ -37,11 +38,19 @@ LEFT JOIN Period p ON p.编号 = c.节时;
 
 CREATE VIEW vCrcRoom AS
 SELECT c.编号, r.类型, r.教室 AS 教室, p.节时 AS 节时, r.主用教学部, c.是否已排, c.排课任务编号,
-       c.排课权重, c.备注, t.课程, t.排课班, t.是否合班, t.主讲教师 AS 教师, c.ID, r.座位数
+       c.排课权重, c.备注, co.课程, t.排课班, t.是否合班,
+       CASE WHEN t.编号 IS NULL THEN NULL ELSE
+         COALESCE(te.姓名, CASE WHEN t.主讲教师 = '0000000' THEN '待定' ELSE t.主讲教师 END) END AS 教师,
+       c.ID, r.座位数
 FROM Curriculum c
 LEFT JOIN Room r ON r.编号 = c.教室
 LEFT JOIN Period p ON p.编号 = c.节时
-LEFT JOIN vCrcTask t ON t.编号 = c.排课任务编号 AND c.排课任务编号 <> '';
+LEFT JOIN CrcTask t ON t.编号 = c.排课任务编号 AND c.排课任务编号 <> ''
+LEFT JOIN CoursePlanTask cpt
+       ON cpt.ID = (SELECT MIN(x.ID) FROM CoursePlanTask x WHERE x.排课任务编号 = t.编号)
+LEFT JOIN CoursePlan pl ON pl.编号 = cpt.开课编号
+LEFT JOIN Course co ON co.编号 = pl.课程编号
+LEFT JOIN Teacher te ON te.教工号 = t.主讲教师;
 
 CREATE VIEW vCrcClass AS
 SELECT c.排课任务编号 AS 任务编号, cl.班号, cl.班级, p.节时 AS 节时, r.教室 AS 教室, t.课程,

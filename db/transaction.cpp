@@ -4,8 +4,8 @@ namespace db {
 
 Transaction::Transaction(Connection& connection) : connection_(connection) {
     if (connection_.inTransaction()) {
-        static int counter = 0;
-        savepoint_ = "sp" + std::to_string(++counter);
+        // One name serves every level: a savepoint name refers to the innermost of that name.
+        savepoint_ = "nested";
         connection_.execute("SAVEPOINT " + savepoint_);
     } else {
         // IMMEDIATE takes the write lock now, so two programs never both read a maximum
