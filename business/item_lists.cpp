@@ -29,8 +29,7 @@ std::vector<std::string> TGetAndFillItems::FillDistinctItems(const std::string& 
     query_.open("SELECT DISTINCT " + db::quoteName(column) + " FROM " + db::quoteName(table) +
                     " WHERE " + condition,
                 params);
-    std::vector<std::string> items;
-    for (query_.first(); !query_.eof(); query_.next()) items.push_back(query_.field(0).asText());
+    std::vector<std::string> items = query_.columnTexts(0);
     query_.close();
     return items;
 }

@@ -1,5 +1,7 @@
 #include "business/operation_log.h"
 
+#include <chrono>
+
 #include "db/transaction.h"
 
 namespace business {
@@ -25,6 +27,21 @@ bool TCCLog::WriteLine() {
         lastError_ = e.what();
         return false;
     }
+}
+
+bool WriteTimetableLine(TCCLog& log, const std::string& operation, const std::string& taskCode,
+                        const std::string& room, const std::string& period,
+                        const std::string& message, const std::string& person) {
+    const bool add = operation == "Add";
+    log.FModule = "Curriculum";
+    log.FOperation = operation;
+    log.FArg1 = add ? taskCode : room;
+    log.FArg2 = add ? room : period;
+    log.FArg3 = add ? period : taskCode;
+    log.FRemark = message;
+    log.FTime = std::chrono::system_clock::now();
+    log.FPerson = person;
+    return log.WriteLine();
 }
 
 }  // namespace business

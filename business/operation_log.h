@@ -33,4 +33,10 @@ private:
     std::string lastError_;
 };
 
+// Fills and writes the line the room timetable writes after a placement ("Add": task, room,
+// period) or a removal ("Delete": room, period, task), with the engine's message.
+bool WriteTimetableLine(TCCLog& log, const std::string& operation, const std::string& taskCode,
+                        const std::string& room, const std::string& period,
+                        const std::string& message, const std::string& person);
+
 }  // namespace business

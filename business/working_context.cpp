@@ -12,8 +12,7 @@ namespace {
 
 std::vector<std::string> firstColumn(db::Query& q, const std::string& sql) {
     q.open(sql);
-    std::vector<std::string> values;
-    for (q.first(); !q.eof(); q.next()) values.push_back(q.field(0).asText());
+    std::vector<std::string> values = q.columnTexts(0);
     q.close();
     return values;
 }

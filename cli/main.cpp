@@ -21,12 +21,18 @@ constexpr Command kCommands[] = {
      cli::infoCommand},
     {"query", "query FILE SQL                       run read-only SQL; tab-separated lines",
      cli::queryCommand},
+    {"place", "place FILE TASK ROOM PERIOD           place one period of a task, logged like a drop;\n"
+              "                                       2 refused for a conflict, 3 nothing done",
+     cli::placeCommand},
+    {"remove", "remove FILE ROOM PERIOD              remove the placed period, logged; 3 not placed",
+     cli::removeCommand},
 };
 
 void printUsage(std::ostream& out) {
     out << "usage: tessory-cli COMMAND ARGS...\n\n";
     for (const auto& c : kCommands) out << "  " << c.usage << '\n';
-    out << "\nExit codes: 0 success, 1 error (message on standard error).\n";
+    out << "\nExit codes: 0 success, 1 error (message on standard error), 4 done but the log\n"
+           "line could not be stored; others as each command says.\n";
 }
 
 }  // namespace

@@ -96,6 +96,13 @@ std::string RowSet::displayText(int visibleRow, int column) const {
     return toText(v);
 }
 
+std::vector<std::string> RowSet::columnTexts(int column) const {
+    std::vector<std::string> texts;
+    texts.reserve(view_.size());
+    for (int r = 0; r < rowCount(); ++r) texts.push_back(toText(row(r).at(column)));
+    return texts;
+}
+
 Field RowSet::field(int index) {
     if (index < 0 || index >= fieldCount())
         throw Error("字段序号超出范围：" + std::to_string(index));

@@ -79,6 +79,8 @@ public:
     bool isBooleanField(int index) const;
     // A field's value as grids and exports show it.
     std::string displayText(int visibleRow, int column) const;
+    // The texts of one column over the visible rows, in order.
+    std::vector<std::string> columnTexts(int column) const;
 
     // Navigation over the visible rows, that is after filter and sort. Moving away from a
     // row being edited posts it first.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "tests/support/temp_dir.h"
@@ -69,6 +70,53 @@ TEST_F(CliTest, QueryIsReadOnlyAndTabSeparated) {
     r = cli({"query", demo, "SELECT * FROM Nowhere"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.out.find("Nowhere"), std::string::npos);
+}
+
+TEST_F(CliTest, PlaceAndRemoveAreLoggedLikeTheRoomTimetable) {
+    const std::string copy = dir->file("place.dat");
+    std::filesystem::copy_file(demo, copy);
+    // A placed cell of a task with periods left, and a free room in the same period.
+    const CliRun placed = cli({"query", copy,
+                               "SELECT 排课任务编号, 教室, 节时 FROM vCrcRoom v JOIN CrcTask t ON "
+                               "t.编号 = v.排课任务编号 WHERE t.待排节 > 0 ORDER BY v.ID LIMIT 1"});
+    const auto fields = [](const std::string& out) {
+        const std::string line = out.substr(out.find('\n') + 1);
+        std::vector<std::string> parts;
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = line.find_first_of("\t\n", start)) != std::string::npos; start = tab + 1)
+            parts.push_back(line.substr(start, tab - start));
+        return parts;
+    };
+    const auto cell = fields(placed.out);
+    ASSERT_EQ(cell.size(), 3u) << placed.out;
+    const std::string task = cell[0], room = cell[1], period = cell[2];
+    const auto free = fields(cli({"query", copy,
+                                  "SELECT 教室 FROM vCrcRoom WHERE 是否已排 = 0 AND 节时 = '" + period +
+                                      "' LIMIT 1"}).out);
+    ASSERT_EQ(free.size(), 1u);
+
+    CliRun r = cli({"remove", copy, room, period});
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.out.rfind("删除：" + period + "，" + room + "，(", 0), 0u) << r.out;
+    EXPECT_EQ(cli({"query", copy, "SELECT 操作, 参数1, 参数2, 参数3, 人员 FROM CCLog ORDER BY ID DESC LIMIT 1"}).out,
+              "操作\t参数1\t参数2\t参数3\t人员\nDelete\t" + room + "\t" + period + "\t" + task + "\t\n");
+    EXPECT_EQ(cli({"remove", copy, room, period}).exitCode, 3);
+
+    r = cli({"place", copy, task, room, period});
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.out.rfind("排入: " + period + " " + room + " (", 0), 0u) << r.out;
+    EXPECT_EQ(cli({"query", copy, "SELECT 操作, 参数1, 参数2, 参数3 FROM CCLog ORDER BY ID DESC LIMIT 1"}).out,
+              "操作\t参数1\t参数2\t参数3\nAdd\t" + task + "\t" + room + "\t" + period + "\n");
+    const std::string lines = cli({"query", copy, "SELECT Count(*) FROM CCLog"}).out;
+
+    r = cli({"place", copy, task, room, period});  // the cell is taken now
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.out, "");
+    r = cli({"place", copy, task, free[0], period});  // its own classes are busy then
+    EXPECT_EQ(r.exitCode, 2) << r.out;
+    EXPECT_NE(r.out.find("冲突"), std::string::npos);
+    EXPECT_EQ(cli({"query", copy, "SELECT Count(*) FROM CCLog"}).out, lines);  // refusals are not logged
+    EXPECT_EQ(cli({"place", copy, "999999", room, period}).exitCode, 1);
 }
 
 TEST_F(CliTest, InitNeverOverwritesAndChecksItsArguments) {

@@ -1,0 +1,85 @@
+// Placing and removing periods, as the room timetable does, with its log lines.
+#include <iostream>
+
+#include "app/data_module.h"
+#include "business/operation_log.h"
+#include "business/placement_engine.h"
+#include "business/working_context.h"
+#include "cli/commands.h"
+#include "db/names.h"
+
+namespace cli {
+
+namespace {
+
+constexpr int kRefused = 2;
+constexpr int kNothingDone = 3;
+constexpr int kNotLogged = 4;
+
+void openForWriting(db::Connection& c, const std::string& path) {
+    app::PrepareProgramConnection(c);
+    c.setTarget(path, std::string(db::kDatabasePassword));
+    c.open();
+}
+
+int logged(business::TCCLog& log, bool written) {
+    if (written) return 0;
+    std::cerr << "日记无法存入：" << log.LastError() << '\n';
+    return kNotLogged;
+}
+
+}  // namespace
+
+int placeCommand(const Args& args) {
+    if (args.size() != 4) throw UsageError{"place takes a file, a task code, a room and a period"};
+    db::Connection c;
+    openForWriting(c, args[0]);
+    const business::TCurrentTerm term(c);
+    const business::TCurrentDept dept(c);
+    business::TCrcDBProcess engine(c, term.FUndecidedTeacher);
+    engine.FPlaceTask = {};
+    engine.FPlaceTask.FCode = args[1];
+    engine.FPlaceCell = {};
+    engine.FPlaceCell.FRoom = args[2];
+    engine.FPlaceCell.FPeriod = args[3];
+    std::string message;
+    switch (engine.PlaceTask(engine.FPlaceTask, engine.FPlaceCell, message)) {
+        case business::PlacementOutcome::Done: {
+            std::cout << message << '\n';
+            business::TCCLog log(c);
+            return logged(log, business::WriteTimetableLine(log, "Add", args[1], args[2], args[3],
+                                                            message, dept.FDept));
+        }
+        case business::PlacementOutcome::Refused: std::cout << message << '\n'; return kRefused;
+        case business::PlacementOutcome::NothingDone: return kNothingDone;
+        case business::PlacementOutcome::Error: break;
+    }
+    throw db::Error(message);
+}
+
+int removeCommand(const Args& args) {
+    if (args.size() != 3) throw UsageError{"remove takes a file, a room and a period"};
+    db::Connection c;
+    openForWriting(c, args[0]);
+    const business::TCurrentTerm term(c);
+    const business::TCurrentDept dept(c);
+    business::TCrcDBProcess engine(c, term.FUndecidedTeacher);
+    engine.FRemoveCell = {};
+    engine.FRemoveCell.FRoom = args[1];
+    engine.FRemoveCell.FPeriod = args[2];
+    std::string message;
+    switch (engine.RemoveTask(engine.FRemoveCell, engine.FRemoveTask, message)) {
+        case business::PlacementOutcome::Done: {
+            std::cout << message << '\n';
+            business::TCCLog log(c);
+            return logged(log, business::WriteTimetableLine(log, "Delete", engine.FRemoveTask.FCode,
+                                                            args[1], args[2], message, dept.FDept));
+        }
+        case business::PlacementOutcome::NothingDone: return kNothingDone;
+        case business::PlacementOutcome::Refused:
+        case business::PlacementOutcome::Error: break;
+    }
+    throw db::Error(message);
+}
+
+}  // namespace cli
