@@ -90,13 +90,13 @@ void TfrmMain::buildControls() {
 
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
-    struct Spec {
+    struct ButtonEntry {
         const char* name;
         const char* caption;
         const char* window;
         bool fullOnly;
     };
-    const Spec specs[] = {
+    const ButtonEntry buttons[] = {
         {"btnQuery", "搜索&S", "frmCrcQuery", false},
         {"btnCurriculum", "排课&R", "frmRoomCrc", false},
         {"btnClass", "班级课表&C", "frmClassCrc", false},
@@ -111,7 +111,7 @@ void TfrmMain::buildControls() {
         {"bbtnChangeVer", "系统分发&V", "frmVerChange", true},
     };
     int i = 0;
-    for (const auto& s : specs) {
+    for (const auto& s : buttons) {
         QPushButton* b = addLaunchButton(s.name, QString::fromUtf8(s.caption), s.window, s.fullOnly);
         b->setMinimumSize(120, 36);
         grid->addWidget(b, i / 3, i % 3);
